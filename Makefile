@@ -1,0 +1,26 @@
+# The two commands a newcomer needs: `make run` and `make test`.
+BUILD ?= build
+CMAKE_FLAGS ?=
+
+.PHONY: all deps configure build run test clean
+
+all: build
+
+deps:
+	@scripts/install-deps
+
+configure: deps
+	@cmake -S . -B $(BUILD) -G Ninja $(CMAKE_FLAGS) >/dev/null
+
+build: configure
+	@cmake --build $(BUILD) -j2
+
+# Checks the bundled example world and prints its report.
+run: build
+	$(BUILD)/zelvor-check examples/clean-world
+
+test: build
+	@ctest --test-dir $(BUILD) --output-on-failure -j2
+
+clean:
+	rm -rf $(BUILD)

@@ -1,0 +1,138 @@
+// The checker: all of its state and every operation on it.
+//
+// One Checker lives as long as the window (or the command-line run) that owns
+// it. Its operations are defined by subsystem: the core (state, report
+// channel, test run) in src/core, the parser and line helpers in src/mapfile,
+// each rule set in src/rules, folder load and preferences in src/workdir.
+#pragma once
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "core/checker_view.h"
+#include "core/room_table.h"
+
+namespace zelvor {
+
+// Report colours.
+inline constexpr Rgb kErrorRed = 0xFF0000;
+inline constexpr Rgb kWarningBlue = 0x0000FF;
+inline constexpr Rgb kReportPurple = 0x400040;
+
+// Where the checker finds the user's folders; given to it, never looked up.
+struct CheckerEnvironment {
+  std::string preferencesFolder;  // absolute, ending with "/"
+  std::string documentsFolder;    // where the folder chooser opens by default
+};
+
+class OrbitIndex;
+
+class Checker {
+ public:
+  Checker(CheckerView& view, CheckerEnvironment environment);
+  ~Checker();
+  Checker(const Checker&) = delete;
+  Checker& operator=(const Checker&) = delete;
+
+  // --- Commands ------------------------------------------------------------
+  // Load: read the saved folder, let the user choose one and load it, save it.
+  void LoadCommand();
+  // Test: parse and check every loaded file, then write the verdict.
+  void TestCommand();
+  // Clear Display: empty the report field only.
+  void ClearDisplay();
+
+  // --- Checker state (src/core/checker.cpp) ----------------------------------
+  void ResetVars();
+
+  // --- Report channel (src/core/report.cpp) --------------------------------
+  void UpdateStatusEditField(std::string_view text, Rgb colour);
+  void IssueError(std::string_view message);
+  void IssueWarning(std::string_view message);
+  void DisplayResults();
+
+  // --- Test run (src/core/test_run.cpp) -------------------------------------
+  void TestFile();
+
+  // --- Map reading (src/mapfile) ---------------------------------------------
+  void ParseLocationFile();
+  static std::string StripAngleBrackets(std::string_view text);
+  static std::string_view GetTextFromElement(std::string_view text, std::string_view key);
+
+  // --- Rules (src/rules) -------------------------------------------------------
+  void TestEndings();
+  void TestTitle();
+  void TestLaunchOrbit();
+  void TestLinks(std::string_view room);
+  void TestMovements(std::string_view room);
+  bool LocationExists(std::string_view number) const;
+  static bool IsUpper(std::string_view text);
+  static bool IsAscii(std::string_view text);
+
+  // --- Working folder (src/workdir) ---------------------------------------------
+  void FolderLoad();
+  void LoadWorkingDir();
+  void SaveWorkingDir();
+  void DisplayWorkingDir();
+
+  // --- Fields -------------------------------------------------------------------
+  // The file under test: header values from the parser.
+  std::string MapTitle;
+  std::string LandingPad;
+  std::string Orbit;
+  bool spacemap = false;
+
+  RoomTable RoomFlags;
+  RoomTable RoomName;  // its keys are the locations of the file under test
+  RoomTable RoomDesc;
+  RoomTable RoomExists;  // nothing stores into it
+  RoomTable RoomExits;
+  RoomTable RoomEvents;
+
+  // The loaded folder.
+  std::string foldername;  // absolute, normalised, ending with "/"
+  std::vector<std::string> LocationFile;      // each loaded file's whole text
+  std::vector<std::string> LocationFileName;  // its name, same index
+  int filenum = 0;
+  // Lines of the file under test: views into LocationFile[filenum].
+  std::vector<std::string_view> Locations;
+
+  std::string path;  // the user's preferences folder, ending with "/"
+  bool errors = false;
+  bool warnings = false;
+  bool loaded = false;
+
+  // Parts of the orbit reference of the last non-space map tested.
+  std::string OrbitNum;
+  std::string SpaceMapName;
+  std::string SystemName;
+
+ private:
+  // Cooperative yield: passes to the view only every so many calls, so a
+  // yield per line or room costs next to nothing.
+  void Yield() {
+    if (++yieldCount_ >= kYieldEvery) {
+      yieldCount_ = 0;
+      view_.Yield();
+    }
+  }
+  static constexpr std::uint32_t kYieldEvery = 1024;
+
+  std::size_t FileIndex() const { return static_cast<std::size_t>(filenum); }
+  // Whether the file under test is the space map by its whole name.
+  bool IsSpaceMapFile() const;
+  // Lines of the file under test, as the parser and TestEndings cut them.
+  void SplitLocations();
+
+  CheckerView& view_;
+  std::string documentsFolder_;
+  std::uint32_t yieldCount_ = 0;
+  // Titles and location numbers of the loaded files, built once per test
+  // run for the orbit search; the loaded texts do not change during a run.
+  std::unique_ptr<OrbitIndex> orbitIndex_;
+};
+
+}  // namespace zelvor
