@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <filesystem>
+#include <utility>
 
 namespace zelvor {
 namespace {
@@ -23,6 +24,8 @@ class FileDescriptor {
   }
   FileDescriptor(const FileDescriptor&) = delete;
   FileDescriptor& operator=(const FileDescriptor&) = delete;
+  FileDescriptor(FileDescriptor&& other) noexcept : fd_(std::exchange(other.fd_, -1)) {}
+  FileDescriptor& operator=(FileDescriptor&&) = delete;
   int get() const { return fd_; }
   bool valid() const { return fd_ >= 0; }
   // Closes now, reporting whether the close succeeded.
@@ -50,6 +53,19 @@ class FolderHandle {
  private:
   DIR* dir_;
 };
+
+// Opens path for reading when it is a regular file (links followed); an
+// invalid descriptor otherwise. O_NONBLOCK: opening a FIFO must not wait for
+// a writer. size, when given, receives the file's size.
+FileDescriptor OpenRegularFile(const std::string& path, off_t* size) {
+  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  struct stat info {};
+  if (!fd.valid() || ::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) {
+    return FileDescriptor(-1);
+  }
+  if (size != nullptr) *size = info.st_size;
+  return fd;
+}
 
 bool WriteAll(int fd, const std::string& text) {
   std::size_t done = 0;
@@ -80,12 +96,11 @@ std::optional<std::vector<std::string>> ListFolder(const std::string& folder) {
 }
 
 std::optional<std::string> ReadRegularFile(const std::string& path) {
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  off_t size = 0;
+  const FileDescriptor fd = OpenRegularFile(path, &size);
   if (!fd.valid()) return std::nullopt;
-  struct stat info {};
-  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
   std::string content;
-  if (info.st_size > 0) content.reserve(static_cast<std::size_t>(info.st_size));
+  if (size > 0) content.reserve(static_cast<std::size_t>(size));
   // Read to the end rather than to the size seen: the file may change.
   char buffer[1 << 16];
   for (;;) {
@@ -101,10 +116,8 @@ std::optional<std::string> ReadRegularFile(const std::string& path) {
 }
 
 std::optional<std::string> ReadFirstLine(const std::string& path, std::size_t maxBytes) {
-  FileDescriptor fd(::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC));
+  const FileDescriptor fd = OpenRegularFile(path, nullptr);
   if (!fd.valid()) return std::nullopt;
-  struct stat info {};
-  if (::fstat(fd.get(), &info) != 0 || !S_ISREG(info.st_mode)) return std::nullopt;
   std::string line;
   char buffer[4096];
   for (;;) {
