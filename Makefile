@@ -2,7 +2,7 @@
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test clean
+.PHONY: all deps configure build run test package clean
 
 all: build
 
@@ -21,6 +21,10 @@ run: build
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j2
+
+# The Debian package of the programs, man page, desktop file and icon: $(BUILD)/*.deb
+package: build
+	@cmake --build $(BUILD) --target package
 
 clean:
 	rm -rf $(BUILD)

@@ -1,5 +1,6 @@
 // zelvor-check: checks map folders from the command line with the same words
-// and colours as the window.
+// and colours as the window, or lists the findings with their positions for
+// editors and CI.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -10,6 +11,8 @@
 #include <string>
 #include <vector>
 
+#include "cli/finding_writers.h"
+#include "cli/folder_watch.h"
 #include "cli/options.h"
 #include "cli/terminal_report.h"
 #include "core/checker.h"
@@ -18,7 +21,8 @@
 
 namespace {
 
-using zelvor::ColourMode;
+using zelvor::CheckOptions;
+using zelvor::OutputFormat;
 
 // The folder we are in, as the shell names it ($PWD) when that is this
 // folder, so that reported paths keep the links the user went through.
@@ -48,17 +52,105 @@ std::string FolderProblem(const std::string& folder) {
   return {};
 }
 
-bool UseColour(ColourMode mode) {
-  switch (mode) {
-    case ColourMode::kAlways:
-      return true;
-    case ColourMode::kNever:
-      return false;
-    case ColourMode::kAuto:
+void Complain(const std::string& folder, const std::string& problem) {
+  std::fflush(stdout);
+  std::fprintf(stderr, "zelvor-check: %s: %s\n", folder.c_str(), problem.c_str());
+}
+
+void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), stdout); }
+
+struct FolderOutcome {
+  bool checked = false;  // false: the folder could not be read
+  bool errors = false;
+  bool warnings = false;
+};
+
+// One folder: what the Load command does when the user chooses it (without
+// the preferences file), then Test, printed in the chosen format. A fresh
+// checker each time.
+FolderOutcome CheckFolder(const std::string& folder, const std::string& absolute,
+                          const CheckOptions& options, bool colour) {
+  if (const std::string problem = FolderProblem(absolute); !problem.empty()) {
+    Complain(folder, problem);
+    return {};
+  }
+  if (options.format == OutputFormat::kReport) {
+    zelvor::TerminalReport report(stdout, colour, absolute);
+    zelvor::Checker checker(report, zelvor::CheckerEnvironment{});
+    checker.FolderLoad();
+    checker.TestCommand();
+    return {true, checker.errors, checker.warnings};
+  }
+  zelvor::FindingCollector collector(folder, absolute);
+  zelvor::Checker checker(collector, zelvor::CheckerEnvironment{});
+  checker.FolderLoad();
+  checker.TestCommand();
+  switch (options.format) {
+    case OutputFormat::kGcc:
+      Print(zelvor::GccLines(collector.Findings(), colour));
+      break;
+    case OutputFormat::kJson:
+      Print(zelvor::JsonDocument(collector.Findings()));
+      break;
+    case OutputFormat::kGithub:
+      Print(zelvor::GithubAnnotations(collector.Findings()));
+      break;
+    case OutputFormat::kReport:
       break;
   }
-  const char* noColour = std::getenv("NO_COLOR");
-  return ::isatty(STDOUT_FILENO) && (noColour == nullptr || noColour[0] == '\0');
+  return {true, checker.errors, checker.warnings};
+}
+
+// Printed before each check of watch mode after the first; JSON documents
+// stand one to a line and need none.
+void PrintSeparator(const std::string& folder, const CheckOptions& options, bool colour) {
+  if (options.format == OutputFormat::kJson) return;
+  const std::string text = "===== " + folder + " changed, checked again =====";
+  if (colour) {
+    Print(zelvor::ColourEscape(zelvor::kReportPurple) + text + "\x1b[0m\n");
+  } else {
+    Print(text + "\n");
+  }
+}
+
+bool FlushReport() {
+  if (std::fflush(stdout) == 0) return true;
+  std::fprintf(stderr, "zelvor-check: cannot write the report: %s\n", std::strerror(errno));
+  return false;
+}
+
+int Watch(const CheckOptions& options, const std::vector<std::string>& absolute, bool colour) {
+  // Watching starts before the first check, so that a change made during it
+  // is checked too.
+  zelvor::FolderWatch watch;
+  if (!watch.ok()) {
+    std::fprintf(stderr, "zelvor-check: cannot watch folders: %s\n", watch.error().c_str());
+    return 2;
+  }
+  for (std::size_t i = 0; i < options.folders.size(); ++i) {
+    if (!FolderProblem(absolute[i]).empty()) continue;  // the check says why
+    if (!watch.Add(i, absolute[i])) {
+      Complain(options.folders[i], "cannot watch: " + watch.error());
+    }
+  }
+  for (std::size_t i = 0; i < options.folders.size(); ++i) {
+    CheckFolder(options.folders[i], absolute[i], options, colour);
+  }
+  if (!FlushReport()) return 2;
+  while (watch.Watched() != 0) {
+    const zelvor::FolderWatch::Changes changes = watch.Wait();
+    if (changes.stop) return 0;
+    for (const std::size_t i : changes.lost) {
+      Complain(options.folders[i], "folder removed or renamed; no longer watched");
+    }
+    for (const std::size_t i : changes.changed) {
+      PrintSeparator(options.folders[i], options, colour);
+      CheckFolder(options.folders[i], absolute[i], options, colour);
+    }
+    if (!FlushReport()) return 2;
+  }
+  std::fprintf(stderr, "zelvor-check: no folder left to watch\n");
+  return 2;
 }
 
 }  // namespace
@@ -71,7 +163,7 @@ int main(int argc, char** argv) {
                  parsed.error.c_str());
     return 2;
   }
-  const zelvor::CheckOptions& options = parsed.options;
+  const CheckOptions& options = parsed.options;
   if (options.help) {
     std::fputs(zelvor::UsageText().c_str(), stdout);
     return 0;
@@ -82,30 +174,23 @@ int main(int argc, char** argv) {
     return 0;
   }
 
-  const bool colour = UseColour(options.colour);
+  const bool colour = zelvor::UseColour(options.colour, ::isatty(STDOUT_FILENO) != 0,
+                                        std::getenv("NO_COLOR"), std::getenv("FORCE_COLOR"));
   const std::string cwd = WorkingFolder();
-  bool unreadable = false;
-  bool foundErrors = false;
+  std::vector<std::string> absolute;
   for (const std::string& folder : options.folders) {
-    const std::string absolute = zelvor::AbsoluteFolderPath(folder, cwd);
-    if (const std::string problem = FolderProblem(absolute); !problem.empty()) {
-      std::fflush(stdout);
-      std::fprintf(stderr, "zelvor-check: %s: %s\n", folder.c_str(), problem.c_str());
-      unreadable = true;
-      continue;
-    }
-    // A fresh checker per folder: what the Load command does when the user
-    // chooses this folder, without the preferences file, then Test.
-    zelvor::TerminalReport report(stdout, colour, absolute);
-    zelvor::Checker checker(report, zelvor::CheckerEnvironment{});
-    checker.FolderLoad();
-    checker.TestCommand();
-    foundErrors = foundErrors || checker.errors;
+    absolute.push_back(zelvor::AbsoluteFolderPath(folder, cwd));
   }
-  if (std::fflush(stdout) != 0) {
-    std::fprintf(stderr, "zelvor-check: cannot write the report: %s\n", std::strerror(errno));
-    return 2;
+  if (options.watch) return Watch(options, absolute, colour);
+
+  bool unreadable = false;
+  bool found = false;
+  for (std::size_t i = 0; i < options.folders.size(); ++i) {
+    const FolderOutcome outcome = CheckFolder(options.folders[i], absolute[i], options, colour);
+    unreadable = unreadable || !outcome.checked;
+    found = found || outcome.errors || (options.strict && outcome.warnings);
   }
+  if (!FlushReport()) return 2;
   if (unreadable) return 2;
-  return foundErrors ? 1 : 0;
+  return found ? 1 : 0;
 }

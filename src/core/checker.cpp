@@ -22,6 +22,8 @@ void Checker::ResetVars() {
   RoomExits.Clear();
   RoomEvents.Clear();
   Locations.clear();
+  exitsLineIndex_.clear();
+  findingPlace_ = {};
 }
 
 void Checker::LoadCommand() {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -127,12 +128,36 @@ class Checker {
   // Lines of the file under test, as the parser and TestEndings cut them.
   void SplitLocations();
 
+  // Where the findings reported next stand, passed to the view with each
+  // finding (CheckerView::Finding). The rules set it before they report; it
+  // plays no part in what is filed or reported.
+  struct FindingPlace {
+    std::size_t line = 0;                      // 1-based; 0 for none
+    std::optional<std::string_view> location;  // a location number
+    // The line is the exits line filed for location, looked up only when a
+    // finding is reported.
+    bool onExitsLine = false;
+  };
+  // Line index (0-based) in Locations.
+  void PlaceFindingsAtLine(std::size_t index) { findingPlace_ = {index + 1, std::nullopt, false}; }
+  // The header line, Locations[1]; no line when the file has none.
+  void PlaceFindingsAtHeader() {
+    findingPlace_ = {Locations.size() >= 2 ? std::size_t{2} : std::size_t{0}, std::nullopt, false};
+  }
+  // The exits line last filed for room, about that room.
+  void PlaceFindingsAtExits(std::string_view room) { findingPlace_ = {0, room, true}; }
+  void ReportFinding(Severity severity, std::string_view message);
+
   CheckerView& view_;
   std::string documentsFolder_;
   std::uint32_t yieldCount_ = 0;
   // Titles and location numbers of the loaded files, built once per test
   // run for the orbit search; the loaded texts do not change during a run.
   std::unique_ptr<OrbitIndex> orbitIndex_;
+  FindingPlace findingPlace_;
+  // For each entry of RoomExits (same index), the index in Locations of the
+  // exits line that filed its value; emptied with the room tables.
+  std::vector<std::size_t> exitsLineIndex_;
 };
 
 }  // namespace zelvor

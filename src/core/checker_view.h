@@ -3,6 +3,7 @@
 // tests each supply their own.
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -12,6 +13,31 @@ namespace zelvor {
 
 // A 24-bit RGB colour, 0xRRGGBB.
 using Rgb = std::uint32_t;
+
+// A file the test run is about to check, in test order.
+struct TestedFile {
+  std::size_t index = 0;   // its index in the loaded files
+  std::string_view name;   // its file name
+  std::string_view title;  // the map title as parsed; empty when it has none
+};
+
+enum class Severity { kError, kWarning };
+
+// One finding, with where it stands. Views that show positions (the command
+// line's gcc, json and github formats) read these; the report field gets the
+// same finding as a line of words either way.
+struct FindingRecord {
+  Severity severity = Severity::kError;
+  std::string_view message;  // exactly as the rule passed it, leading blanks included
+  std::size_t fileIndex = 0;
+  std::string_view fileName;
+  // 1-based, counted as the checker splits the file (at carriage returns), so
+  // line N is Locations[N - 1]; 0 when the finding concerns no line (the
+  // header line of a file that has none).
+  std::size_t line = 0;
+  // The location number the finding is about, exactly as the map writes it.
+  std::optional<std::string_view> location;
+};
 
 class CheckerView {
  public:
@@ -33,6 +59,12 @@ class CheckerView {
   // Called now and then during long loops so that a window can keep
   // painting; a run never depends on what it does.
   virtual void Yield() {}
+
+  // Positions, for views that show them: called before the banner of each
+  // file and after each finding's report line. The views are valid during the
+  // call only.
+  virtual void TestingFile(const TestedFile&) {}
+  virtual void Finding(const FindingRecord&) {}
 };
 
 }  // namespace zelvor

@@ -15,6 +15,7 @@ void Checker::IssueError(std::string_view message) {
   line.append(message).append(EndOfLine);
   UpdateStatusEditField(line, kErrorRed);
   errors = true;
+  ReportFinding(Severity::kError, message);
 }
 
 void Checker::IssueWarning(std::string_view message) {
@@ -22,6 +23,24 @@ void Checker::IssueWarning(std::string_view message) {
   line.append(message).append(EndOfLine);
   UpdateStatusEditField(line, kWarningBlue);
   warnings = true;
+  ReportFinding(Severity::kWarning, message);
+}
+
+void Checker::ReportFinding(Severity severity, std::string_view message) {
+  FindingRecord record;
+  record.severity = severity;
+  record.message = message;
+  record.fileIndex = FileIndex();
+  if (record.fileIndex < LocationFileName.size()) {
+    record.fileName = LocationFileName[record.fileIndex];
+  }
+  record.line = findingPlace_.line;
+  record.location = findingPlace_.location;
+  if (findingPlace_.onExitsLine && RoomExits.HasKey(*findingPlace_.location)) {
+    const std::size_t entry = RoomExits.IndexOf(*findingPlace_.location);
+    if (entry < exitsLineIndex_.size()) record.line = exitsLineIndex_[entry] + 1;
+  }
+  view_.Finding(record);
 }
 
 void Checker::DisplayResults() {

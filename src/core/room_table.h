@@ -20,10 +20,13 @@ class RoomTable {
   RoomTable(RoomTable&&) = default;
   RoomTable& operator=(RoomTable&&) = default;
 
-  void Store(std::string_view key, std::string_view value);
+  // Gives back the index of key (see Key).
+  std::size_t Store(std::string_view key, std::string_view value);
   bool HasKey(std::string_view key) const;
   // The value under key; callers ask only after HasKey said yes.
   const std::string& Value(std::string_view key) const;
+  // The index of key; callers ask only after HasKey said yes.
+  std::size_t IndexOf(std::string_view key) const { return index_.at(key); }
   // Number of keys.
   std::size_t Count() const { return entries_.size(); }
   // Key i, 0 <= i < Count().

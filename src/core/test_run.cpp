@@ -26,6 +26,7 @@ void Checker::TestCommand() {
 }
 
 void Checker::TestFile() {
+  view_.TestingFile({FileIndex(), LocationFileName[FileIndex()], MapTitle});
   std::string banner = " Testing ";
   banner.append(MapTitle.empty() ? std::string_view("Untiltled") : std::string_view(MapTitle));
   banner.append(EndOfLine);

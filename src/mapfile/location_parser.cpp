@@ -87,7 +87,9 @@ void Checker::ParseLocationFile() {
       }
       descriptions.push_back(kCarriageReturn);
     } else if (word == "exits") {
-      RoomExits.Store(current, AttributesOf(stripped, 6));
+      const std::size_t entry = RoomExits.Store(current, AttributesOf(stripped, 6));
+      if (entry >= exitsLineIndex_.size()) exitsLineIndex_.resize(entry + 1);
+      exitsLineIndex_[entry] = i;
     } else if (word == "events") {
       RoomEvents.Store(current, AttributesOf(stripped, 7));
     } else if (word == "/location") {

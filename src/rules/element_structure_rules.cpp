@@ -22,8 +22,9 @@ void Checker::TestEndings() {
   bool inLocation = false;
   bool nameOpen = false;
   bool descOpen = false;
-  for (const std::string_view raw : Locations) {
-    const StrippedLine line(raw);
+  for (std::size_t i = 0; i < Locations.size(); ++i) {
+    PlaceFindingsAtLine(i);
+    const StrippedLine line(Locations[i]);
     const std::string_view word = line.Word();
     if (word == "location") {
       inLocation = true;

@@ -31,6 +31,7 @@ constexpr std::array<LinkRow, 12> kLinkRows = {{
 
 void Checker::TestLinks(std::string_view room) {
   if (!RoomExits.HasKey(room)) return;
+  PlaceFindingsAtExits(room);
   const std::string& exits = RoomExits.Value(room);
   if (exits.empty()) return;
   for (const LinkRow& row : kLinkRows) {

@@ -28,6 +28,7 @@ bool Checker::IsAscii(std::string_view text) {
 }
 
 void Checker::TestLaunchOrbit() {
+  PlaceFindingsAtHeader();
   if (IsSpaceMapFile()) {
     if (!LandingPad.empty() || !Orbit.empty()) {
       IssueError(" Launch and orbit locs should be empty for space map");

@@ -31,6 +31,7 @@ constexpr std::array<MovementRow, 10> kMovementRows = {{
 
 void Checker::TestMovements(std::string_view room) {
   if (!RoomExits.HasKey(room)) return;
+  PlaceFindingsAtExits(room);
   const std::string& exits = RoomExits.Value(room);
   for (const MovementRow& row : kMovementRows) {
     const std::string_view target = GetTextFromElement(exits, row.key);

@@ -6,6 +6,7 @@
 namespace zelvor {
 
 void Checker::TestTitle() {
+  PlaceFindingsAtHeader();
   if (IsSpaceMapFile()) {
     if (Right(MapTitle, 6) != " Space") {
       IssueError(" Space.loc map needs title in the form 'Xxxxx Space'");

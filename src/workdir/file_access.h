@@ -3,6 +3,7 @@
 
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace zelvor {
@@ -28,6 +29,10 @@ bool ReplaceFileAtomically(const std::string& path, const std::string& text);
 // no "." or ".." parts, no doubled separators, links not resolved; a folder
 // path ends with "/".
 std::string AbsoluteFolderPath(const std::string& path, const std::string& cwd);
+
+// The extension test of a folder entry's name: its second "."-field,
+// lowercased, is "loc" (a.loc, A.LOC, a.loc.old; not a.b.loc).
+bool IsLocationFileName(std::string_view name);
 
 // True when path names an existing folder (links followed).
 bool IsFolder(const std::string& path);

@@ -11,11 +11,6 @@
 namespace zelvor {
 namespace {
 
-// The extension test: the name's second "."-field, lowercased, is "loc".
-bool IsLocationFileName(std::string_view name) {
-  return Lowercase(NthField(name, '.', 2)) == "loc";
-}
-
 std::string CurrentFolder() {
   std::error_code error;
   const auto cwd = std::filesystem::current_path(error);
@@ -23,6 +18,10 @@ std::string CurrentFolder() {
 }
 
 }  // namespace
+
+bool IsLocationFileName(std::string_view name) {
+  return Lowercase(NthField(name, '.', 2)) == "loc";
+}
 
 void Checker::FolderLoad() {
   const std::string& start =
