@@ -1,8 +1,9 @@
-# The two commands a newcomer needs: `make run` and `make test`.
+# The two commands a newcomer needs: `make run` and `make test`; `make gui`
+# starts the desktop window.
 BUILD ?= build
 CMAKE_FLAGS ?=
 
-.PHONY: all deps configure build run test package clean
+.PHONY: all deps configure build run gui screenshot test package clean
 
 all: build
 
@@ -18,6 +19,14 @@ build: configure
 # Checks the bundled example world and prints its report.
 run: build
 	$(BUILD)/zelvor-check examples/clean-world
+
+# Builds and starts the desktop window.
+gui: build
+	$(BUILD)/zelvor
+
+# Takes docs/screenshot.png of the real window under Xvfb.
+screenshot: build
+	ZELVOR_BINARY=$(BUILD)/zelvor scripts/screenshot
 
 test: build
 	@ctest --test-dir $(BUILD) --output-on-failure -j2
