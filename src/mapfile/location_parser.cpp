@@ -12,25 +12,30 @@ namespace {
 // closing word met from word 3 on (or up to the last word), each followed by a
 // blank. Word 2 is always taken.
 std::string WordScan(std::string_view stripped, std::string_view closingWord) {
-  std::string collected;
+  // Words are the pieces between single blanks, so the words taken, each
+  // followed by a blank, are one piece of the line plus a blank: find where
+  // the taken words end and copy once.
   std::size_t start = stripped.find(' ');
   // start is the blank before the current word; npos once past the last word.
+  if (start == std::string_view::npos) return " ";  // word 2 is empty
+  const std::size_t takenFrom = start + 1;
+  std::size_t takenTo = stripped.size();
   bool first = true;
   while (true) {
-    std::string_view word;
-    std::size_t next = std::string_view::npos;
-    if (start != std::string_view::npos) {
-      next = stripped.find(' ', start + 1);
-      word = stripped.substr(start + 1,
-                             next == std::string_view::npos ? std::string_view::npos
-                                                            : next - start - 1);
+    const std::size_t next = stripped.find(' ', start + 1);
+    const std::string_view word = stripped.substr(
+        start + 1, next == std::string_view::npos ? std::string_view::npos : next - start - 1);
+    if (!first && word == closingWord) {
+      takenTo = start;  // the blank before the closing word
+      break;
     }
-    if (!first && word == closingWord) break;
-    collected.append(word).push_back(' ');
     first = false;
     if (next == std::string_view::npos) break;  // that was the last word
     start = next;
   }
+  std::string collected;
+  collected.reserve(takenTo - takenFrom + 1);
+  collected.append(stripped.substr(takenFrom, takenTo - takenFrom)).push_back(' ');
   return collected;
 }
 
