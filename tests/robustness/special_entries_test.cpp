@@ -28,8 +28,8 @@ void MakeSocket(const std::string& path) {
   ::close(fd);  // the socket file stays
 }
 
-// A FIFO with no writer, a socket, a dangling link, a link to an endless
-// device, a folder and a link to a folder, all named like location files:
+// A FIFO with no writer, a socket, a dangling link, a link to itself, a link
+// to an endless device, a folder and a link to a folder, all named like location files:
 // each is passed over, none is waited on, and the regular files load.
 TEST(SpecialEntries, ArePassedOverWithoutWaiting) {
   TempDir dir;
@@ -37,6 +37,7 @@ TEST(SpecialEntries, ArePassedOverWithoutWaiting) {
   ASSERT_EQ(::mkfifo((dir / "fifo.loc").c_str(), 0644), 0);
   MakeSocket(dir / "sock.loc");
   ASSERT_EQ(::symlink((dir / "missing.loc").c_str(), (dir / "dangling.loc").c_str()), 0);
+  ASSERT_EQ(::symlink((dir / "loop.loc").c_str(), (dir / "loop.loc").c_str()), 0);
   ASSERT_EQ(::symlink("/dev/zero", (dir / "zero.loc").c_str()), 0);
   ASSERT_EQ(::mkdir((dir / "folder.loc").c_str(), 0755), 0);
   ASSERT_EQ(::symlink((dir / "folder.loc").c_str(), (dir / "folderlink.loc").c_str()), 0);
