@@ -14,28 +14,21 @@ namespace {
 std::string WordScan(std::string_view stripped, std::string_view closingWord) {
   // Words are the pieces between single blanks, so the words taken, each
   // followed by a blank, are one piece of the line plus a blank: find where
-  // the taken words end and copy once.
-  std::size_t start = stripped.find(' ');
-  // start is the blank before the current word; npos once past the last word.
+  // the closing word stands, as a whole word after word 2, and copy once.
+  const std::size_t start = stripped.find(' ');  // the blank before word 2
   if (start == std::string_view::npos) return " ";  // word 2 is empty
-  const std::size_t takenFrom = start + 1;
   std::size_t takenTo = stripped.size();
-  bool first = true;
-  while (true) {
-    const std::size_t next = stripped.find(' ', start + 1);
-    const std::string_view word = stripped.substr(
-        start + 1, next == std::string_view::npos ? std::string_view::npos : next - start - 1);
-    if (!first && word == closingWord) {
-      takenTo = start;  // the blank before the closing word
+  for (std::size_t at = stripped.find(closingWord, start + 2); at != std::string_view::npos;
+       at = stripped.find(closingWord, at + 1)) {
+    const std::size_t end = at + closingWord.size();
+    if (stripped[at - 1] == ' ' && (end == stripped.size() || stripped[end] == ' ')) {
+      takenTo = at - 1;  // the blank before the closing word
       break;
     }
-    first = false;
-    if (next == std::string_view::npos) break;  // that was the last word
-    start = next;
   }
   std::string collected;
-  collected.reserve(takenTo - takenFrom + 1);
-  collected.append(stripped.substr(takenFrom, takenTo - takenFrom)).push_back(' ');
+  collected.reserve(takenTo - start);
+  collected.append(stripped.substr(start + 1, takenTo - start - 1)).push_back(' ');
   return collected;
 }
 

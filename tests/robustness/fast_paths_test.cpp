@@ -2,6 +2,8 @@
 // random texts made of the characters that matter to each.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <optional>
 #include <random>
 #include <string>
 
@@ -48,6 +50,70 @@ TEST(FastPaths, StrippedLineIsTheTrimmedLineWithoutAngleBrackets) {
     const std::string line = RandomText(random, " \t\r\v<>ab/", 20);
     ASSERT_EQ(StrippedLine(line).text, std::string(Trim(Checker::StripAngleBrackets(line))))
         << "[" << line << "]";
+  }
+}
+
+// The words of a name or description line from word 2 up to the first
+// closing word met from word 3 on (or to the last word), each followed by a
+// blank: word by word.
+std::string WordsByWords(std::string_view stripped, std::string_view closingWord) {
+  const std::vector<std::string_view> words = Split(stripped, ' ');
+  std::string collected;
+  for (std::size_t i = 1; i < std::max<std::size_t>(words.size(), 2); ++i) {
+    const std::string_view word = i < words.size() ? words[i] : std::string_view();
+    if (i >= 2 && word == closingWord) break;
+    collected.append(word).push_back(' ');
+  }
+  return collected;
+}
+
+class NullView final : public CheckerView {
+ public:
+  std::size_t ReportLength() const override { return 0; }
+  void AppendReport(std::string_view, Rgb) override {}
+  void ClearReport() override {}
+  void ClearFileList() override {}
+  void AddFileRow(std::string_view) override {}
+  std::optional<std::string> ChooseFolder(const std::string&) override { return std::nullopt; }
+};
+
+TEST(FastPaths, NamesAndDescriptionsAreTheWordsUpToTheClosingWord) {
+  std::mt19937 random(14);
+  NullView view;
+  Checker checker(view, CheckerEnvironment{});
+  checker.LocationFileName = {"a.loc"};
+  const std::string_view words[] = {" ", " ", "a", "bc", "/name", "/desc", "</name>", "</desc>",
+                                    "/", "name", "desc", "<", ">", "\t"};
+  for (int i = 0; i < 50'000; ++i) {
+    std::string rest;
+    for (int n = static_cast<int>(random() % 10); n > 0; --n) rest += words[random() % std::size(words)];
+    const std::string nameLine = "<name" + rest;
+    const std::string descLine = "<desc" + rest;
+    checker.LocationFile = {"<?xml ?>\r<kestrane-map title='T'>\r<location num='1'>\r" + nameLine +
+                            "\r" + descLine + "\r</location>\r"};
+    checker.filenum = 0;
+    checker.ParseLocationFile();
+
+    const StrippedLine name(nameLine);
+    const StrippedLine desc(descLine);
+    if (name.Word() == "name") {
+      const std::string expected = name.text.ends_with("/name")
+                                       ? std::string(Trim(WordsByWords(name.text, "/name")))
+                                       : "xxx";
+      ASSERT_EQ(checker.RoomName.Value("1"), expected) << "[" << nameLine << "]";
+    } else {
+      ASSERT_FALSE(checker.RoomName.HasKey("1")) << "[" << nameLine << "]";
+    }
+    std::string expectedDesc;
+    if (desc.Word() == "desc") {
+      expectedDesc = "xxx";
+      if (desc.text.ends_with("/desc")) {
+        expectedDesc = WordsByWords(desc.text, "/desc");
+        expectedDesc.pop_back();
+      }
+    }
+    ASSERT_EQ(checker.RoomDesc.Value("1"), expectedDesc) << "[" << descLine << "]";
+    checker.ResetVars();
   }
 }
 
