@@ -4,18 +4,21 @@
 #include "core/text.h"
 
 namespace zelvor {
+namespace {
 
-std::string Checker::StripAngleBrackets(std::string_view text) {
-  std::string out(text);
-  for (char& c : out) {
-    if (c == '<' || c == '>') c = ' ';
-  }
-  return out;
+// The characters Trim drops.
+constexpr bool IsTrimmed(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-std::string_view Checker::GetTextFromElement(std::string_view text, std::string_view key) {
-  // Walk the fields at apostrophes; the first whose trimmed text is the key
-  // gives the field after it, untrimmed.
+// A non-empty key with no apostrophe and no trimmed character at either end.
+bool IsPlainKey(std::string_view key) {
+  return !key.empty() && key.find('\'') == std::string_view::npos && !IsTrimmed(key.front()) &&
+         !IsTrimmed(key.back());
+}
+
+// GetTextFromElement field by field, for any key.
+std::string_view GetTextFromElementByFields(std::string_view text, std::string_view key) {
   std::size_t start = 0;
   for (;;) {
     const std::size_t end = text.find('\'', start);
@@ -30,7 +33,55 @@ std::string_view Checker::GetTextFromElement(std::string_view text, std::string_
   }
 }
 
-StrippedLine::StrippedLine(std::string_view line)
-    : text(Trim(Checker::StripAngleBrackets(line))) {}
+}  // namespace
+
+std::string Checker::StripAngleBrackets(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) {
+    if (c == '<' || c == '>') c = ' ';
+  }
+  return out;
+}
+
+std::string_view Checker::GetTextFromElement(std::string_view text, std::string_view key) {
+  // The fields are the text's pieces at apostrophes; the first field whose
+  // trimmed text is the key gives the field after it, untrimmed.
+  if (!IsPlainKey(key)) return GetTextFromElementByFields(text, key);
+  // A key without apostrophes and without trimmed characters at its ends is
+  // such a field exactly where it occurs with nothing but trimmed characters
+  // between it and the apostrophes (or text ends) around it. Searching for
+  // the key spares trimming every field of the text.
+  std::size_t from = 0;
+  for (;;) {
+    const std::size_t at = text.find(key, from);
+    if (at == std::string_view::npos) return {};
+    std::size_t fieldStart = at;
+    while (fieldStart > 0 && IsTrimmed(text[fieldStart - 1])) --fieldStart;
+    std::size_t fieldEnd = at + key.size();
+    while (fieldEnd < text.size() && IsTrimmed(text[fieldEnd])) ++fieldEnd;
+    const bool wholeField = (fieldStart == 0 || text[fieldStart - 1] == '\'') &&
+                            (fieldEnd == text.size() || text[fieldEnd] == '\'');
+    if (wholeField) {
+      if (fieldEnd == text.size()) return {};
+      return NthField(text.substr(fieldEnd + 1), '\'', 1);
+    }
+    from = at + 1;
+  }
+}
+
+StrippedLine::StrippedLine(std::string_view line) {
+  // Trim(StripAngleBrackets(line)), with one copy: angle brackets become
+  // blanks, which trimming drops, so the trimmed range is found on the line
+  // itself and only that range is copied.
+  const auto blank = [](char c) { return IsTrimmed(c) || c == '<' || c == '>'; };
+  std::size_t begin = 0;
+  std::size_t end = line.size();
+  while (begin < end && blank(line[begin])) ++begin;
+  while (end > begin && blank(line[end - 1])) --end;
+  text.assign(line.substr(begin, end - begin));
+  for (char& c : text) {
+    if (c == '<' || c == '>') c = ' ';
+  }
+}
 
 }  // namespace zelvor

@@ -12,25 +12,23 @@ namespace {
 // closing word met from word 3 on (or up to the last word), each followed by a
 // blank. Word 2 is always taken.
 std::string WordScan(std::string_view stripped, std::string_view closingWord) {
-  std::string collected;
-  std::size_t start = stripped.find(' ');
-  // start is the blank before the current word; npos once past the last word.
-  bool first = true;
-  while (true) {
-    std::string_view word;
-    std::size_t next = std::string_view::npos;
-    if (start != std::string_view::npos) {
-      next = stripped.find(' ', start + 1);
-      word = stripped.substr(start + 1,
-                             next == std::string_view::npos ? std::string_view::npos
-                                                            : next - start - 1);
+  // Words are the pieces between single blanks, so the words taken, each
+  // followed by a blank, are one piece of the line plus a blank: find where
+  // the closing word stands, as a whole word after word 2, and copy once.
+  const std::size_t start = stripped.find(' ');  // the blank before word 2
+  if (start == std::string_view::npos) return " ";  // word 2 is empty
+  std::size_t takenTo = stripped.size();
+  for (std::size_t at = stripped.find(closingWord, start + 2); at != std::string_view::npos;
+       at = stripped.find(closingWord, at + 1)) {
+    const std::size_t end = at + closingWord.size();
+    if (stripped[at - 1] == ' ' && (end == stripped.size() || stripped[end] == ' ')) {
+      takenTo = at - 1;  // the blank before the closing word
+      break;
     }
-    if (!first && word == closingWord) break;
-    collected.append(word).push_back(' ');
-    first = false;
-    if (next == std::string_view::npos) break;  // that was the last word
-    start = next;
   }
+  std::string collected;
+  collected.reserve(takenTo - start);
+  collected.append(stripped.substr(start + 1, takenTo - start - 1)).push_back(' ');
   return collected;
 }
 
