@@ -3,6 +3,7 @@
 #include <utility>
 
 #include "core/text.h"
+#include "rules/exit_targets.h"
 #include "rules/orbit_index.h"
 
 namespace zelvor {
@@ -10,7 +11,8 @@ namespace zelvor {
 Checker::Checker(CheckerView& view, CheckerEnvironment environment)
     : path(std::move(environment.preferencesFolder)),
       view_(view),
-      documentsFolder_(std::move(environment.documentsFolder)) {}
+      documentsFolder_(std::move(environment.documentsFolder)),
+      exitIndex_(std::make_unique<ExitIndex>()) {}
 
 Checker::~Checker() = default;
 
@@ -22,6 +24,8 @@ void Checker::ResetVars() {
   RoomExits.Clear();
   RoomEvents.Clear();
   Locations.clear();
+  locationsOfFile_ = -1;
+  exitIndex_->Clear();
   exitsLineIndex_.clear();
   findingPlace_ = {};
 }
@@ -38,6 +42,9 @@ bool Checker::IsSpaceMapFile() const {
   return Lowercase(LocationFileName[FileIndex()]) == "space.loc";
 }
 
-void Checker::SplitLocations() { Locations = Split(LocationFile[FileIndex()], kCarriageReturn); }
+void Checker::SplitLocations() {
+  Locations = Split(LocationFile[FileIndex()], kCarriageReturn);
+  locationsOfFile_ = filenum;
+}
 
 }  // namespace zelvor

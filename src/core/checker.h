@@ -29,6 +29,7 @@ struct CheckerEnvironment {
   std::string documentsFolder;    // where the folder chooser opens by default
 };
 
+class ExitIndex;
 class OrbitIndex;
 
 class Checker {
@@ -127,6 +128,9 @@ class Checker {
   bool IsSpaceMapFile() const;
   // Lines of the file under test, as the parser and TestEndings cut them.
   void SplitLocations();
+  // Which file's lines Locations holds (-1: none), so that TestEndings does
+  // not cut the file the parser has just cut again.
+  int locationsOfFile_ = -1;
 
   // Where the findings reported next stand, passed to the view with each
   // finding (CheckerView::Finding). The rules set it before they report; it
@@ -154,6 +158,8 @@ class Checker {
   // Titles and location numbers of the loaded files, built once per test
   // run for the orbit search; the loaded texts do not change during a run.
   std::unique_ptr<OrbitIndex> orbitIndex_;
+  // The exit targets of the file under test, each exits text read once.
+  std::unique_ptr<ExitIndex> exitIndex_;
   FindingPlace findingPlace_;
   // For each entry of RoomExits (same index), the index in Locations of the
   // exits line that filed its value; emptied with the room tables.

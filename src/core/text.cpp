@@ -59,6 +59,14 @@ std::string_view Right(std::string_view t, long long n) {
   return t.substr(OffsetFromEnd(t, static_cast<std::size_t>(n)));
 }
 
+std::string_view DropFirst(std::string_view t, std::size_t n) {
+  return t.substr(OffsetOfCodePoint(t, n));
+}
+
+std::string_view DropLast(std::string_view t, std::size_t n) {
+  return t.substr(0, OffsetFromEnd(t, n));
+}
+
 std::string_view Mid(std::string_view t, long long p) {
   if (p < 1) return {};
   const std::size_t start = OffsetOfCodePoint(t, static_cast<std::size_t>(p - 1));

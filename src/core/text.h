@@ -23,6 +23,10 @@ std::size_t Len(std::string_view t);
 std::string_view Left(std::string_view t, long long n);
 std::string_view Right(std::string_view t, long long n);
 
+// t less its first / last n code points (empty when it has no more).
+std::string_view DropFirst(std::string_view t, std::size_t n);
+std::string_view DropLast(std::string_view t, std::size_t n);
+
 // The code point at position p (1-based) as text; empty when p is out of range.
 std::string_view Mid(std::string_view t, long long p);
 

@@ -4,19 +4,18 @@
 #include "core/checker.h"
 #include "core/text.h"
 #include "mapfile/line_helpers.h"
+#include "rules/exit_targets.h"
 
 namespace zelvor {
 namespace {
 
 // The words of a name or description line from word 2 up to the first
-// closing word met from word 3 on (or up to the last word), each followed by a
-// blank. Word 2 is always taken.
-std::string WordScan(std::string_view stripped, std::string_view closingWord) {
-  // Words are the pieces between single blanks, so the words taken, each
-  // followed by a blank, are one piece of the line plus a blank: find where
-  // the closing word stands, as a whole word after word 2, and copy once.
+// closing word met from word 3 on (or up to the last word), with the single
+// blanks between them. Word 2 is always taken. Words are the pieces between
+// single blanks, so the words taken are one piece of the line.
+std::string_view ScanWords(std::string_view stripped, std::string_view closingWord) {
   const std::size_t start = stripped.find(' ');  // the blank before word 2
-  if (start == std::string_view::npos) return " ";  // word 2 is empty
+  if (start == std::string_view::npos) return {};  // word 2 is empty
   std::size_t takenTo = stripped.size();
   for (std::size_t at = stripped.find(closingWord, start + 2); at != std::string_view::npos;
        at = stripped.find(closingWord, at + 1)) {
@@ -26,17 +25,13 @@ std::string WordScan(std::string_view stripped, std::string_view closingWord) {
       break;
     }
   }
-  std::string collected;
-  collected.reserve(takenTo - start);
-  collected.append(stripped.substr(start + 1, takenTo - start - 1)).push_back(' ');
-  return collected;
+  return stripped.substr(start + 1, takenTo - start - 1);
 }
 
 // An exits or events line's attributes: the stripped line less its last
 // character and then less its first `head` characters, trimmed.
-std::string_view AttributesOf(std::string_view stripped, long long head) {
-  const std::string_view shortened = Left(stripped, static_cast<long long>(Len(stripped)) - 1);
-  return Trim(Right(shortened, static_cast<long long>(Len(shortened)) - head));
+std::string_view AttributesOf(std::string_view stripped, std::size_t head) {
+  return Trim(DropFirst(DropLast(stripped, 1), head));
 }
 
 }  // namespace
@@ -46,6 +41,7 @@ void Checker::ParseLocationFile() {
   LandingPad.clear();
   Orbit.clear();
   spacemap = false;
+  exitIndex_->Clear();  // the exits are filed anew
   SplitLocations();
 
   // A file of fewer than two lines has no header line: its header values stay
@@ -62,8 +58,9 @@ void Checker::ParseLocationFile() {
 
   std::string current;      // the current location number
   std::string descriptions;  // each followed by a carriage return
+  std::string lineBuffer;
   for (std::size_t i = 1; i < Locations.size(); ++i) {
-    const StrippedLine line(Locations[i]);
+    const StrippedLine line(Locations[i], lineBuffer);
     const std::string_view word = line.Word();
     const std::string_view stripped = line.text;
     if (word == "location") {
@@ -71,15 +68,13 @@ void Checker::ParseLocationFile() {
       RoomFlags.Store(current, NthField(stripped, '\'', 4));
     } else if (word == "name") {
       if (Right(stripped, 5) == "/name") {
-        RoomName.Store(current, Trim(WordScan(stripped, "/name")));
+        RoomName.Store(current, Trim(ScanWords(stripped, "/name")));
       } else {
         RoomName.Store(current, "xxx");
       }
     } else if (word == "desc") {
       if (Right(stripped, 5) == "/desc") {
-        std::string collected = WordScan(stripped, "/desc");
-        collected.pop_back();  // the blank after the last word
-        descriptions.append(collected);
+        descriptions.append(ScanWords(stripped, "/desc"));
       } else {
         descriptions.append("xxx");
       }

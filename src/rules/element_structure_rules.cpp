@@ -6,26 +6,25 @@
 #include "core/checker.h"
 #include "core/text.h"
 #include "mapfile/line_helpers.h"
+#include "rules/exit_targets.h"
 
 namespace zelvor {
 namespace {
 
 constexpr std::array<std::string_view, 4> kEventKeys = {"enter=", "no-exit=", "in-room=",
                                                         "search="};
-constexpr std::array<std::string_view, 12> kExitKeys = {
-    "n=", "ne=", "e=", "se=", "s=", "sw=", "w=", "nw=", "up=", "down=", "in=", "out="};
 
 }  // namespace
 
 void Checker::TestEndings() {
-  SplitLocations();
+  if (locationsOfFile_ != filenum) SplitLocations();
   bool inLocation = false;
   bool nameOpen = false;
   bool descOpen = false;
+  std::string lineBuffer;
   for (std::size_t i = 0; i < Locations.size(); ++i) {
     PlaceFindingsAtLine(i);
-    const StrippedLine line(Locations[i]);
-    const std::string_view word = line.Word();
+    const std::string_view word = ElementWord(Locations[i]);
     if (word == "location") {
       inLocation = true;
     } else if (word == "/location") {
@@ -58,6 +57,7 @@ void Checker::TestEndings() {
                word.empty()) {
       // the declaration, the root tags and blank lines
     } else if (!inLocation) {
+      const StrippedLine line(Locations[i], lineBuffer);
       bool found = false;
       for (const std::string_view key : kEventKeys) {
         if (!GetTextFromElement(line.text, key).empty()) {

@@ -3,28 +3,29 @@
 #include <string>
 
 #include "core/checker.h"
+#include "rules/exit_targets.h"
 
 namespace zelvor {
 namespace {
 
 struct MovementRow {
-  std::string_view key;
-  std::string_view opposite;
+  Direction way;
+  Direction back;
   std::string_view name;
 };
 
 // In and out are not walked: they need no way back.
 constexpr std::array<MovementRow, 10> kMovementRows = {{
-    {"n=", "s=", "north"},
-    {"ne=", "sw=", "northeast"},
-    {"e=", "w=", "east"},
-    {"se=", "nw=", "southeast"},
-    {"s=", "n=", "south"},
-    {"sw=", "ne=", "southwest"},
-    {"w=", "e=", "west"},
-    {"nw=", "se=", "northwest"},
-    {"up=", "down=", "up"},
-    {"down=", "up=", "down"},
+    {kNorth, kSouth, "north"},
+    {kNortheast, kSouthwest, "northeast"},
+    {kEast, kWest, "east"},
+    {kSoutheast, kNorthwest, "southeast"},
+    {kSouth, kNorth, "south"},
+    {kSouthwest, kNortheast, "southwest"},
+    {kWest, kEast, "west"},
+    {kNorthwest, kSoutheast, "northwest"},
+    {kUp, kDown, "up"},
+    {kDown, kUp, "down"},
 }};
 
 }  // namespace
@@ -32,13 +33,13 @@ constexpr std::array<MovementRow, 10> kMovementRows = {{
 void Checker::TestMovements(std::string_view room) {
   if (!RoomExits.HasKey(room)) return;
   PlaceFindingsAtExits(room);
-  const std::string& exits = RoomExits.Value(room);
+  const ExitTargets& targets = exitIndex_->Of(RoomExits, room);
   for (const MovementRow& row : kMovementRows) {
-    const std::string_view target = GetTextFromElement(exits, row.key);
+    const std::string_view target = targets[row.way];
     if (target.empty()) continue;
     bool oneWay = false;
     if (RoomExits.HasKey(target)) {
-      oneWay = GetTextFromElement(RoomExits.Value(target), row.opposite) != room;
+      oneWay = exitIndex_->Of(RoomExits, target)[row.back] != room;
     } else {
       // A location without exits has no way back; a target that is no
       // location at all is reported by TestLinks instead.

@@ -17,6 +17,10 @@ TEST(TextTest, CountsCodePointsNotBytes) {
   EXPECT_EQ(Right(kMixed, 2), "\xF0\x9F\x98\x80z");
   EXPECT_EQ(Mid(kMixed, 3), "\xE2\x82\xAC");
   EXPECT_EQ(Asc("\xE2\x82\xAC"), U'\u20AC');
+  EXPECT_EQ(DropFirst(kMixed, 2), "\xE2\x82\xAC\xF0\x9F\x98\x80z");
+  EXPECT_EQ(DropLast(kMixed, 2), "a\xC3\xA9\xE2\x82\xAC");
+  EXPECT_EQ(DropFirst(kMixed, 9), "");
+  EXPECT_EQ(DropLast("\xC3\xA9", 1), "");
   EXPECT_EQ(Asc("\xF0\x9F\x98\x80"), U'\U0001F600');
 }
 

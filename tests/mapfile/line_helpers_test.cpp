@@ -24,6 +24,14 @@ TEST(LineHelpersTest, StrippedLineAndElementWord) {
   EXPECT_EQ(StrippedLine("<exits\tn='1'/>").Word(), "exits\tn='1'/");
 }
 
+TEST(LineHelpersTest, ElementWordMatchesTheStrippedLinesFirstWord) {
+  for (const std::string line :
+       {"<name>Deck</name>", "\n</location>\r", "   ", "", "<?xml?>", "<exits\tn='1'/>",
+        "exits\t", "< <>>a", "a<b", "\t<desc> x", "plain words", "<<x\t>", ">\v<kestrane-map"}) {
+    EXPECT_EQ(ElementWord(line), StrippedLine(line).Word()) << "[" << line << "]";
+  }
+}
+
 TEST(LineHelpersTest, GetTextFromElementFindsTheFirstMatchingKeyField) {
   struct Case {
     std::string text;
