@@ -29,6 +29,10 @@ class RoomTable {
   // Gives back the index of key (see Key).
   std::size_t Store(std::string_view key, std::string_view value);
   bool HasKey(std::string_view key) const { return Find(key) != 0; }
+  // The index of key, or kNone when the table does not hold it: one lookup
+  // where HasKey followed by Value or IndexOf would take two.
+  static constexpr std::size_t kNone = static_cast<std::size_t>(-1);
+  std::size_t Lookup(std::string_view key) const { return std::size_t{Find(key)} - 1; }
   // The value under key; callers ask only after HasKey said yes.
   const std::string& Value(std::string_view key) const { return entries_[IndexOf(key)].second; }
   // The index of key; callers ask only after HasKey said yes (throws
@@ -38,6 +42,8 @@ class RoomTable {
   std::size_t Count() const { return size_; }
   // Key i, 0 <= i < Count().
   const std::string& Key(std::size_t i) const { return entries_[i].first; }
+  // The value of key i.
+  const std::string& ValueAt(std::size_t i) const { return entries_[i].second; }
   void Clear();
 
  private:

@@ -33,10 +33,6 @@ std::size_t OffsetFromEnd(std::string_view t, std::size_t n) {
   return i;
 }
 
-constexpr bool IsTrimmed(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
-
 constexpr bool IsDigit(char c) { return c >= '0' && c <= '9'; }
 
 }  // namespace

@@ -16,6 +16,12 @@ inline constexpr char kCarriageReturn = '\r';
 // The platform's line break, always written after a text.
 inline constexpr std::string_view EndOfLine = "\n";
 
+// Whether Trim removes c: blank, tab, line feed, vertical tab, form feed or
+// carriage return (the last five are the codes 9 to 13).
+constexpr bool IsTrimmed(char c) {
+  return c == ' ' || static_cast<unsigned char>(c - '\t') <= '\r' - '\t';
+}
+
 // Number of code points in t.
 std::size_t Len(std::string_view t);
 

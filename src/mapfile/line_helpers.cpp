@@ -1,15 +1,12 @@
 #include "mapfile/line_helpers.h"
 
+#include <array>
+
 #include "core/checker.h"
 #include "core/text.h"
 
 namespace zelvor {
 namespace {
-
-// The characters Trim drops.
-constexpr bool IsTrimmed(char c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
 
 // A non-empty key with no apostrophe and no trimmed character at either end.
 bool IsPlainKey(std::string_view key) {
@@ -34,7 +31,18 @@ std::string_view GetTextFromElementByFields(std::string_view text, std::string_v
 }
 
 // Whether a character is dropped at the ends of a stripped line.
-constexpr bool IsStrippedAtEnds(char c) { return IsTrimmed(c) || c == '<' || c == '>'; }
+// A character class for every byte value, read with one load per character on
+// the hot path of every line.
+constexpr std::array<bool, 256> ByteClass(bool (*member)(char)) {
+  std::array<bool, 256> table{};
+  for (int b = 0; b < 256; ++b) table[static_cast<std::size_t>(b)] = member(static_cast<char>(b));
+  return table;
+}
+constexpr std::array<bool, 256> kStrippedAtEnds =
+    ByteClass([](char c) { return IsTrimmed(c) || c == '<' || c == '>'; });
+constexpr std::array<bool, 256> kEndsWord =
+    ByteClass([](char c) { return c == ' ' || c == '<' || c == '>'; });
+constexpr bool IsStrippedAtEnds(char c) { return kStrippedAtEnds[static_cast<unsigned char>(c)]; }
 
 // Trim(StripAngleBrackets(line)) written into buffer, with one copy: angle
 // brackets become blanks, which trimming drops, so the trimmed range is found
@@ -68,9 +76,7 @@ std::string_view ElementWord(std::string_view line) {
   while (begin < end && IsStrippedAtEnds(line[begin])) ++begin;
   while (end > begin && IsStrippedAtEnds(line[end - 1])) --end;
   std::size_t wordEnd = begin;
-  while (wordEnd < end && line[wordEnd] != ' ' && line[wordEnd] != '<' && line[wordEnd] != '>') {
-    ++wordEnd;
-  }
+  while (wordEnd < end && !kEndsWord[static_cast<unsigned char>(line[wordEnd])]) ++wordEnd;
   return line.substr(begin, wordEnd - begin);
 }
 

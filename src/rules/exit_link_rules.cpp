@@ -27,10 +27,11 @@ constexpr std::array<std::string_view, kDirectionCount> kLinkTails = {
 }  // namespace
 
 void Checker::TestLinks(std::string_view room) {
-  if (!RoomExits.HasKey(room)) return;
+  const std::size_t entry = RoomExits.Lookup(room);
+  if (entry == RoomTable::kNone) return;
   PlaceFindingsAtExits(room);
-  if (RoomExits.Value(room).empty()) return;
-  const ExitTargets& targets = exitIndex_->Of(RoomExits, room);
+  if (RoomExits.ValueAt(entry).empty()) return;
+  const ExitTargets& targets = exitIndex_->At(RoomExits, entry);
   for (std::size_t d = 0; d < kDirectionCount; ++d) {
     if (!LocationExists(targets[d])) {
       std::string message = "Location ";

@@ -28,14 +28,13 @@ ExitTargets ReadExitTargets(std::string_view exits) {
   }
 }
 
-const ExitTargets& ExitIndex::Of(const RoomTable& exits, std::string_view room) {
-  const std::size_t entry = exits.IndexOf(room);
+const ExitTargets& ExitIndex::At(const RoomTable& exits, std::size_t entry) {
   if (entry >= targets_.size()) {
     targets_.resize(exits.Count());
     read_.resize(exits.Count());
   }
   if (!read_[entry]) {
-    targets_[entry] = ReadExitTargets(exits.Value(room));
+    targets_[entry] = ReadExitTargets(exits.ValueAt(entry));
     read_[entry] = true;
   }
   return targets_[entry];

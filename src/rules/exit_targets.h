@@ -31,10 +31,10 @@ ExitTargets ReadExitTargets(std::string_view exits);
 
 class ExitIndex {
  public:
-  // The targets of the exits text that exits holds under room (which it
-  // must hold); read on first use. The views point into the table's values:
-  // valid while the table is unchanged.
-  const ExitTargets& Of(const RoomTable& exits, std::string_view room);
+  // The targets of the exits text of entry (RoomTable::Lookup) in exits;
+  // read on first use. The views point into the table's values: valid while
+  // the table is unchanged.
+  const ExitTargets& At(const RoomTable& exits, std::size_t entry);
   // Forgets every location; the table is about to change.
   void Clear();
 

@@ -31,15 +31,16 @@ constexpr std::array<MovementRow, 10> kMovementRows = {{
 }  // namespace
 
 void Checker::TestMovements(std::string_view room) {
-  if (!RoomExits.HasKey(room)) return;
+  const std::size_t entry = RoomExits.Lookup(room);
+  if (entry == RoomTable::kNone) return;
   PlaceFindingsAtExits(room);
-  const ExitTargets& targets = exitIndex_->Of(RoomExits, room);
+  const ExitTargets& targets = exitIndex_->At(RoomExits, entry);
   for (const MovementRow& row : kMovementRows) {
     const std::string_view target = targets[row.way];
     if (target.empty()) continue;
     bool oneWay = false;
-    if (RoomExits.HasKey(target)) {
-      oneWay = exitIndex_->Of(RoomExits, target)[row.back] != room;
+    if (const std::size_t back = RoomExits.Lookup(target); back != RoomTable::kNone) {
+      oneWay = exitIndex_->At(RoomExits, back)[row.back] != room;
     } else {
       // A location without exits has no way back; a target that is no
       // location at all is reported by TestLinks instead.
