@@ -16,7 +16,10 @@ ExitTargets ReadExitTargets(std::string_view exits) {
     const std::size_t end = exits.find('\'', start);
     const std::string_view field = Trim(
         exits.substr(start, end == std::string_view::npos ? std::string_view::npos : end - start));
-    for (std::size_t d = 0; d < kDirectionCount; ++d) {
+    // Every key is two to five characters ending in "=": most fields (the
+    // targets among them) are passed over at once.
+    const bool mayBeKey = field.size() >= 2 && field.size() <= 5 && field.back() == '=';
+    for (std::size_t d = 0; mayBeKey && d < kDirectionCount; ++d) {
       if (!found[d] && field == kExitKeys[d]) {
         found[d] = true;
         if (end != std::string_view::npos) targets[d] = NthField(exits.substr(end + 1), '\'', 1);
