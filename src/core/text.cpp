@@ -83,14 +83,6 @@ char32_t Asc(std::string_view t) {
   return cp;
 }
 
-std::string_view Trim(std::string_view t) {
-  std::size_t b = 0;
-  std::size_t e = t.size();
-  while (b < e && IsTrimmed(t[b])) ++b;
-  while (e > b && IsTrimmed(t[e - 1])) --e;
-  return t.substr(b, e - b);
-}
-
 std::string Lowercase(std::string_view t) {
   std::string out(t);
   for (char& c : out) {

@@ -41,7 +41,13 @@ char32_t Asc(std::string_view t);
 
 // t without blank, tab, line feed, vertical tab, form feed or carriage return at
 // either end.
-std::string_view Trim(std::string_view t);
+inline std::string_view Trim(std::string_view t) {
+  std::size_t b = 0;
+  std::size_t e = t.size();
+  while (b < e && IsTrimmed(t[b])) ++b;
+  while (e > b && IsTrimmed(t[e - 1])) --e;
+  return t.substr(b, e - b);
+}
 
 // ASCII lowercasing; used only on file names.
 std::string Lowercase(std::string_view t);
