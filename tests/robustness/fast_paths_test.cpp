@@ -11,6 +11,7 @@
 #include "core/text.h"
 #include "core/text_decode.h"
 #include "mapfile/line_helpers.h"
+#include "rules/exit_targets.h"
 
 namespace zelvor::testing {
 namespace {
@@ -41,6 +42,27 @@ TEST(FastPaths, GetTextFromElementMatchesTheFieldWalk) {
       ASSERT_EQ(Checker::GetTextFromElement(text, key), ElementByFields(text, key))
           << "text [" << text << "] key [" << key << "]";
     }
+  }
+}
+
+TEST(FastPaths, ExitTargetsAreWhatTheKeySearchReads) {
+  std::mt19937 random(13);
+  for (int i = 0; i < 100'000; ++i) {
+    const std::string exits = RandomText(random, " \t'nsewupdoi=12", 30);
+    const ExitTargets targets = ReadExitTargets(exits);
+    for (std::size_t d = 0; d < kDirectionCount; ++d) {
+      ASSERT_EQ(targets[d], ElementByFields(exits, kExitKeys[d]))
+          << "exits [" << exits << "] key [" << kExitKeys[d] << "]";
+    }
+  }
+}
+
+TEST(FastPaths, ElementWordIsTheStrippedLinesFirstWord) {
+  std::mt19937 random(14);
+  for (int i = 0; i < 200'000; ++i) {
+    const std::string line = RandomText(random, " \t\r\v<>ab/", 20);
+    ASSERT_EQ(ElementWord(line), NthField(Trim(Checker::StripAngleBrackets(line)), ' ', 1))
+        << "[" << line << "]";
   }
 }
 
