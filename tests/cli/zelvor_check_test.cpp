@@ -1,14 +1,10 @@
 // zelvor-check end to end: the real binary on small folders on disk.
-#include <fcntl.h>
-#include <sys/wait.h>
-#include <unistd.h>
-
 #include <gtest/gtest.h>
 
 #include <cstdlib>
-#include <fstream>
-#include <sstream>
+#include <map>
 
+#include "support/process.h"
 #include "support/recording_view.h"
 #include "support/temp_world.h"
 
@@ -18,49 +14,17 @@ namespace {
 using testing::MapText;
 using testing::TempWorld;
 
-struct Outcome {
-  std::string out;
-  std::string err;
-  int status = -1;
-};
+using Outcome = testing::ProcessResult;
 
-std::string Slurp(const std::string& path) {
-  std::ifstream in(path, std::ios::binary);
-  std::stringstream content;
-  content << in.rdbuf();
-  return content.str();
-}
-
-// Runs zelvor-check with args in folder cwd, with extra environment settings.
+// Runs zelvor-check with args in folder cwd (PWD naming it, NO_COLOR unset),
+// with extra environment settings.
 Outcome RunCheck(const std::vector<std::string>& args, const std::string& cwd,
-            const std::vector<std::string>& env = {}) {
+                 const std::map<std::string, std::string>& env = {}) {
   const char* binary = std::getenv("ZELVOR_CHECK");
   if (binary == nullptr) ADD_FAILURE() << "ZELVOR_CHECK is not set";
-  TempWorld capture;
-  const std::string outPath = capture.path() + "out";
-  const std::string errPath = capture.path() + "err";
-  const pid_t pid = ::fork();
-  if (pid == 0) {
-    const int out = ::open(outPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int err = ::open(errPath.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-    const int in = ::open("/dev/null", O_RDONLY);
-    ::dup2(in, 0);
-    ::dup2(out, 1);
-    ::dup2(err, 2);
-    if (::chdir(cwd.c_str()) != 0) ::_exit(126);
-    ::unsetenv("NO_COLOR");
-    ::setenv("PWD", cwd.c_str(), 1);
-    for (const std::string& setting : env) ::putenv(const_cast<char*>(setting.c_str()));
-    std::vector<char*> argv;
-    argv.push_back(const_cast<char*>(binary));
-    for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
-    argv.push_back(nullptr);
-    ::execv(binary, argv.data());
-    ::_exit(127);
-  }
-  int status = 0;
-  ::waitpid(pid, &status, 0);
-  return {Slurp(outPath), Slurp(errPath), WIFEXITED(status) ? WEXITSTATUS(status) : -1};
+  std::map<std::string, std::string> settings = {{"NO_COLOR", ""}, {"PWD", cwd}};
+  for (const auto& [name, value] : env) settings[name] = value;
+  return testing::Run(binary != nullptr ? binary : "zelvor-check", args, settings, {}, cwd);
 }
 
 const std::string kSpace = MapText({"<?xml ?>", "<kestrane-map title='Sol Space'>",
@@ -145,7 +109,7 @@ TEST(ZelvorCheckTest, ColourEscapesOnlyWhenAskedFor) {
             std::string::npos);
   // auto: not a terminal here, so no colour; NO_COLOR changes nothing then.
   EXPECT_EQ(RunCheck({"."}, world.path()).out.find('\x1b'), std::string::npos);
-  EXPECT_EQ(RunCheck({"--color=auto", "."}, world.path(), {"NO_COLOR=1"}).out.find('\x1b'),
+  EXPECT_EQ(RunCheck({"--color=auto", "."}, world.path(), {{"NO_COLOR", "1"}}).out.find('\x1b'),
             std::string::npos);
 }
 

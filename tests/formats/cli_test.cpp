@@ -10,7 +10,9 @@
 #include <sys/stat.h>
 #include <vector>
 
-#include "support.h"
+#include "support/process.h"
+#include "support/recording_view.h"
+#include "support/temp_world.h"
 #include "worlds.h"
 
 namespace zelvor {
@@ -18,7 +20,7 @@ namespace {
 
 using testing::MapText;
 using testing::ProcessResult;
-using testing::TempFolder;
+using testing::TempWorld;
 
 ProcessResult Check(const std::vector<std::string>& args, const std::string& cwd,
                     const std::map<std::string, std::string>& env = {}) {
@@ -35,7 +37,7 @@ class FormatsOnWorld : public ::testing::Test {
     root.Write("maps/space.loc", MapText(testing::kSpaceMap, "\r\n"));
     root.Write("maps/notes.txt", "not a map");
   }
-  TempFolder root;
+  TempWorld root;
 };
 
 TEST_F(FormatsOnWorld, GccLines) {
@@ -64,7 +66,7 @@ TEST_F(FormatsOnWorld, JsonParsesBackToEveryFinding) {
   const ProcessResult parsed = testing::Run(ZELVOR_PYTHON3, {ZELVOR_JSON_FLATTEN}, {}, r.out);
   ASSERT_EQ(parsed.status, 0) << parsed.err << r.out;
   EXPECT_EQ(parsed.out,
-            "folder \"maps/\" \"" + root.path() + "/maps/\" errors\n"
+            "folder \"maps/\" \"" + root.path() + "maps/\" errors\n"
             "file \"mire.loc\" \"maps/mire.loc\" \"Mire\"\n"
             "finding error 3 null \"Name end found outside a location\"\n"
             "finding error 14 null \"Text data found outside of a location\"\n"
@@ -98,7 +100,7 @@ TEST_F(FormatsOnWorld, ReportIsTheDefaultAndUnchanged) {
   const ProcessResult byDefault = Check({"maps"}, root.path());
   const ProcessResult report = Check({"--format=report", "--color=never", "maps"}, root.path());
   EXPECT_EQ(byDefault.out, report.out);
-  EXPECT_EQ(report.out.rfind(" Working Directory is " + root.path() + "/maps/\n\n", 0), 0u);
+  EXPECT_EQ(report.out.rfind(" Working Directory is " + root.path() + "maps/\n\n", 0), 0u);
   EXPECT_NE(report.out.find("\n Testing Mire\n      Error - Name end found outside a location\n"),
             std::string::npos);
   EXPECT_EQ(report.status, 1);
@@ -118,14 +120,14 @@ TEST_F(FormatsOnWorld, SeveralFolders) {
   const ProcessResult parsed = testing::Run(ZELVOR_PYTHON3, {ZELVOR_JSON_FLATTEN}, {}, json.out);
   ASSERT_EQ(parsed.status, 0) << parsed.err;
   EXPECT_EQ(parsed.out.rfind("folder \"clean\" \"" + root.path() +
-                                 "/clean/\" clean\nfile \"space.loc\" \"clean/space.loc\" "
+                                 "clean/\" clean\nfile \"space.loc\" \"clean/space.loc\" "
                                  "\"Sol Space\"\nfolder \"maps\"",
                              0),
             0u);
 }
 
 TEST(ExitStatus, ByFindingsStrictAndFormat) {
-  TempFolder root;
+  TempWorld root;
   root.Write("clean/space.loc", MapText(testing::kSpaceMap, "\r"));
   // Location 1 leads up to 2, which has no way back down: a warning only.
   root.Write("warned/space.loc",
@@ -166,7 +168,7 @@ TEST(ExitStatus, ByFindingsStrictAndFormat) {
 }
 
 TEST(Colour, FlagsAndEnvironmentPerFormat) {
-  TempFolder root;
+  TempWorld root;
   root.Write("w/space.loc", MapText({"<?xml ?>", "<kestrane-map title='Sol'>"}, "\r"));
   struct Case {
     std::string format;

@@ -7,14 +7,15 @@
 #include <vector>
 
 #include "core/checker.h"
-#include "support.h"
+#include "support/recording_view.h"
+#include "support/temp_world.h"
 #include "worlds.h"
 
 namespace zelvor {
 namespace {
 
 using testing::MapText;
-using testing::TempFolder;
+using testing::TempWorld;
 using testing::kMire;
 using testing::kShort;
 using testing::kSpaceMap;
@@ -34,9 +35,9 @@ void PrintTo(const Place& p, std::ostream* os) {
       << "'";
 }
 
-class RecordingView final : public CheckerView {
+class PlaceRecorder final : public CheckerView {
  public:
-  explicit RecordingView(std::string folder) : folder_(std::move(folder)) {}
+  explicit PlaceRecorder(std::string folder) : folder_(std::move(folder)) {}
   std::size_t ReportLength() const override { return report.size(); }
   void AppendReport(std::string_view text, Rgb) override { report.append(text); }
   void ClearReport() override { report.clear(); }
@@ -61,8 +62,8 @@ class RecordingView final : public CheckerView {
 };
 
 // Checks folder as the Load and Test commands do.
-RecordingView CheckFolder(const TempFolder& folder) {
-  RecordingView view(folder.path());
+PlaceRecorder CheckFolder(const TempWorld& folder) {
+  PlaceRecorder view(folder.path());
   Checker checker(view, CheckerEnvironment{});
   checker.FolderLoad();
   checker.TestCommand();
@@ -93,11 +94,11 @@ class PositionsByLineEnd : public ::testing::TestWithParam<std::string> {};
 // Carriage returns alone and carriage return plus line feed give the same
 // lines, and they are the lines an editor shows.
 TEST_P(PositionsByLineEnd, EveryKindOfFindingStandsOnItsLine) {
-  TempFolder folder;
+  TempWorld folder;
   folder.Write("mire.loc", MapText(kMire, GetParam()));
   folder.Write("short.loc", MapText(kShort, GetParam()));
   folder.Write("space.loc", MapText(kSpaceMap, GetParam()));
-  const RecordingView view = CheckFolder(folder);
+  const PlaceRecorder view = CheckFolder(folder);
 
   std::vector<Place> expected = kMirePlaces;
   expected.insert(expected.end(), kShortPlaces.begin(), kShortPlaces.end());
@@ -130,10 +131,10 @@ INSTANTIATE_TEST_SUITE_P(LineEnds, PositionsByLineEnd, ::testing::Values("\r", "
 // A file with line feeds only is one line to the checker: its findings stand
 // on line 1, and the header rules find no header line to point at.
 TEST(Positions, LineFeedOnlyFileIsOneLine) {
-  TempFolder folder;
+  TempWorld folder;
   folder.Write("flat.loc", MapText({"</location>", "<kestrane-map title='Flat'>"}, "\n"));
   folder.Write("space.loc", MapText(kSpaceMap, "\r"));
-  const RecordingView view = CheckFolder(folder);
+  const PlaceRecorder view = CheckFolder(folder);
   const std::vector<Place> expected = {
       {"flat.loc", 1, std::nullopt, Severity::kError, "Loc end found outside a location"},
       {"flat.loc", 0, std::nullopt, Severity::kError, " Map has no title"},

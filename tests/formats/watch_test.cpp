@@ -14,7 +14,9 @@
 #include <string>
 #include <thread>
 
-#include "support.h"
+#include "support/process.h"
+#include "support/recording_view.h"
+#include "support/temp_world.h"
 #include "worlds.h"
 
 extern char** environ;
@@ -23,7 +25,7 @@ namespace zelvor {
 namespace {
 
 using testing::MapText;
-using testing::TempFolder;
+using testing::TempWorld;
 
 // Every wait is bounded, so that a watcher that never answers fails the test
 // instead of hanging it.
@@ -100,15 +102,17 @@ class Watcher {
 };
 
 TEST(Watch, EachChangeGivesOneReportAndSigintEndsIt) {
-  TempFolder folder;
+  TempWorld folder;
   const std::string space = MapText(testing::kSpaceMap, "\r");
   folder.Write("space.loc", space);
-  const std::string head = " Working Directory is " + folder.path() + "/\n\n";
+  // The folder as named to the watcher, without a trailing "/".
+  const std::string named = folder.path().substr(0, folder.path().size() - 1);
+  const std::string head = " Working Directory is " + named + "/\n\n";
   const std::string clean = head + " Testing Sol Space\n Testing completed\n\n" +
                             "      No errors in these files\n";
-  const std::string separator = "===== " + folder.path() + " changed, checked again =====\n";
+  const std::string separator = "===== " + named + " changed, checked again =====\n";
 
-  Watcher watcher(folder.path());
+  Watcher watcher(named);
   ASSERT_TRUE(watcher.started());
   ASSERT_TRUE(watcher.ReadUntil("No errors in these files\n")) << watcher.output;
 
@@ -124,15 +128,14 @@ TEST(Watch, EachChangeGivesOneReportAndSigintEndsIt) {
   ASSERT_TRUE(watcher.ReadUntil("----- Files have errors -----\n\n")) << watcher.output;
   // Written beside it and renamed over it, as editors save.
   folder.Write("edit.tmp", space);
-  ASSERT_EQ(std::rename((folder.path() + "/edit.tmp").c_str(),
-                        (folder.path() + "/space.loc").c_str()),
+  ASSERT_EQ(std::rename((folder / "edit.tmp").c_str(), (folder / "space.loc").c_str()),
             0);
   ASSERT_TRUE(watcher.ReadUntil("No errors in these files\n")) << watcher.output;
   // A new location file, in another letter case.
   folder.Write("Mire.LOC", MapText(testing::kShort, "\r"));
   ASSERT_TRUE(watcher.ReadUntil("----- Files have errors -----\n\n")) << watcher.output;
   // And removed again.
-  ASSERT_EQ(std::remove((folder.path() + "/Mire.LOC").c_str()), 0);
+  ASSERT_EQ(std::remove((folder / "Mire.LOC").c_str()), 0);
   ASSERT_TRUE(watcher.ReadUntil("No errors in these files\n")) << watcher.output;
 
   EXPECT_EQ(watcher.Interrupt(), 0);
@@ -150,9 +153,9 @@ TEST(Watch, EachChangeGivesOneReportAndSigintEndsIt) {
 }
 
 TEST(Watch, NothingToWatchEndsAtOnce) {
-  TempFolder folder;
+  TempWorld folder;
   const testing::ProcessResult r =
-      testing::Run(ZELVOR_CHECK_BINARY, {"--watch", folder.path() + "/missing"});
+      testing::Run(ZELVOR_CHECK_BINARY, {"--watch", folder / "missing"});
   EXPECT_EQ(r.status, 2);
   EXPECT_NE(r.err.find("no folder left to watch"), std::string::npos) << r.err;
 }

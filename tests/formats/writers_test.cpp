@@ -7,7 +7,7 @@
 
 #include "cli/finding_writers.h"
 #include "cli/options.h"
-#include "support.h"
+#include "support/process.h"
 
 namespace zelvor {
 namespace {

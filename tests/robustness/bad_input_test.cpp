@@ -16,7 +16,7 @@ namespace {
 // The report of the example file pellmoor.loc checked alone, less the
 // working-directory line that names the folder.
 std::string PellmoorSection() {
-  TempDir dir;
+  TempWorld dir;
   WriteFile(dir / "pellmoor.loc", ExampleFile("clean-world", "pellmoor.loc"));
   const std::string report = CheckFolder(dir.path()).report;
   const std::size_t begin = report.find(" Testing ");
@@ -51,7 +51,7 @@ class BadInput : public ::testing::TestWithParam<BadFile> {};
 
 TEST_P(BadInput, IsCheckedToTheVerdictAndTheGoodFileStaysIntact) {
   const BadFile& bad = GetParam();
-  TempDir dir;
+  TempWorld dir;
   // "a" sorts before "pellmoor": the bad file is checked first.
   WriteFile(dir / "a.loc", bad.bytes);
   WriteFile(dir / "pellmoor.loc", ExampleFile("clean-world", "pellmoor.loc"));
@@ -119,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(
 // A 200 MB file: a real map followed by a long run of NUL bytes, written
 // sparse so that the test costs no disk. The map part is still reported.
 TEST(BigFile, TwoHundredMegabytesAreReadAndChecked) {
-  TempDir dir;
+  TempWorld dir;
   const std::string big = dir / "big.loc";
   WriteFile(big, kHolloway);
   ASSERT_EQ(::truncate(big.c_str(), 200 << 20), 0);

@@ -30,11 +30,11 @@ class PreferencesFile : public ::testing::TestWithParam<PreferenceCase> {};
 
 TEST_P(PreferencesFile, LoadOpensChooserSensiblyAndSavesTheChosenFolder) {
   const PreferenceCase& c = GetParam();
-  TempDir prefs;
-  TempDir documents;
-  TempDir world;
-  TempDir saved;
-  TempDir gone;
+  TempWorld prefs;
+  TempWorld documents;
+  TempWorld world;
+  TempWorld saved;
+  TempWorld gone;
   const std::string goneFolder = gone.path();
   std::filesystem::remove_all(goneFolder);
 
@@ -49,13 +49,13 @@ TEST_P(PreferencesFile, LoadOpensChooserSensiblyAndSavesTheChosenFolder) {
   WriteFile(prefs / "Velmora/zelvorpref", content);
 
   RecordingView view;
-  view.chosen = world.path();
+  view.answers.push_back(world.path());
   Checker checker(view, CheckerEnvironment{prefs.path(), documents.path()});
   checker.LoadCommand();
 
   EXPECT_TRUE(checker.loaded);
-  ASSERT_EQ(view.startFolders.size(), 1u);
-  EXPECT_EQ(view.startFolders[0], c.startsInSavedFolder ? saved.path() : documents.path());
+  ASSERT_EQ(view.chooserOpenedAt.size(), 1u);
+  EXPECT_EQ(view.chooserOpenedAt[0], c.startsInSavedFolder ? saved.path() : documents.path());
   EXPECT_EQ(ReadFile(prefs / "Velmora/zelvorpref"), world.path() + "\n");
   EXPECT_EQ(std::distance(std::filesystem::directory_iterator(prefs / "Velmora"),
                           std::filesystem::directory_iterator()),
@@ -84,8 +84,8 @@ INSTANTIATE_TEST_SUITE_P(
 // A read-only preferences folder: the save fails without a word, the old
 // file stays whole and nothing else is left there.
 TEST(PreferencesFolder, ReadOnlyKeepsTheOldFile) {
-  TempDir prefs;
-  TempDir world;
+  TempWorld prefs;
+  TempWorld world;
   ASSERT_EQ(::chmod(prefs.path().c_str(), 0755), 0);
   ASSERT_EQ(::chmod(world.path().c_str(), 0755), 0);
   std::filesystem::create_directory(prefs / "Velmora");
@@ -95,10 +95,10 @@ TEST(PreferencesFolder, ReadOnlyKeepsTheOldFile) {
 
   const std::optional<std::string> outcome = RunUnprivileged([&] {
     RecordingView view;
-    view.chosen = world.path();
+    view.answers.push_back(world.path());
     Checker checker(view, CheckerEnvironment{prefs.path(), "/"});
     checker.LoadCommand();
-    return std::string(checker.loaded ? "loaded" : "not loaded") + "|" + view.report;
+    return std::string(checker.loaded ? "loaded" : "not loaded") + "|" + view.text;
   });
   ASSERT_TRUE(outcome.has_value());
   EXPECT_EQ(*outcome, "loaded|");  // an empty folder: nothing to report
@@ -111,7 +111,7 @@ TEST(PreferencesFolder, ReadOnlyKeepsTheOldFile) {
 // A process killed at any moment while saving leaves the preferences file
 // holding one whole saved line, never a part of one.
 TEST(PreferencesFile, KilledWhileSavingNeverLeavesItTruncated) {
-  TempDir prefs;
+  TempWorld prefs;
   const std::string first(1 << 20, 'a');
   const std::string second(1 << 20, 'b');
   {

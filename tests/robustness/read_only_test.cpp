@@ -42,8 +42,8 @@ std::map<std::string, EntryState> Snapshot(const std::string& folder) {
 }
 
 TEST(MapFiles, CheckingChangesNoByteNoTimeNoEntry) {
-  TempDir world;
-  TempDir prefs;
+  TempWorld world;
+  TempWorld prefs;
   for (const char* name : {"ab.loc", "bogmire.loc", "space.loc"}) {
     WriteFile(world / name, ExampleFile("faulty-world", name));
   }
@@ -57,11 +57,11 @@ TEST(MapFiles, CheckingChangesNoByteNoTimeNoEntry) {
   }
   const auto before = Snapshot(world.path());
 
-  const CommandResult run = RunCheck({"--color=always", world.path()});
+  const ProcessResult run = RunCheck({"--color=always", world.path()});
   EXPECT_EQ(run.status, 1) << run.err;
   {
     RecordingView view;
-    view.chosen = world.path();
+    view.answers.push_back(world.path());
     Checker checker(view, CheckerEnvironment{prefs.path(), "/"});
     checker.LoadCommand();
     checker.TestCommand();

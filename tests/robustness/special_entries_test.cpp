@@ -32,7 +32,7 @@ void MakeSocket(const std::string& path) {
 // to an endless device, a folder and a link to a folder, all named like location files:
 // each is passed over, none is waited on, and the regular files load.
 TEST(SpecialEntries, ArePassedOverWithoutWaiting) {
-  TempDir dir;
+  TempWorld dir;
   WriteFile(dir / "m-pellmoor.loc", kPellmoor);
   ASSERT_EQ(::mkfifo((dir / "fifo.loc").c_str(), 0644), 0);
   MakeSocket(dir / "sock.loc");
@@ -47,14 +47,14 @@ TEST(SpecialEntries, ArePassedOverWithoutWaiting) {
   EXPECT_EQ(checked.names, (std::vector<std::string>{"m-pellmoor.loc", "z-link.loc"}));
 
   // The command line says the same and exits normally.
-  const CommandResult run = RunCheck({"--color=never", dir.path()});
+  const ProcessResult run = RunCheck({"--color=never", dir.path()});
   EXPECT_EQ(run.status, checked.errors ? 1 : 0) << run.err;
   EXPECT_EQ(run.out, checked.report);
 }
 
 // A file the user may not read is passed over; the others load.
 TEST(SpecialEntries, UnreadableFileIsPassedOver) {
-  TempDir dir;
+  TempWorld dir;
   ASSERT_EQ(::chmod(dir.path().c_str(), 0755), 0);
   WriteFile(dir / "a-locked.loc", kPellmoor);
   ASSERT_EQ(::chmod((dir / "a-locked.loc").c_str(), 0), 0);
@@ -72,7 +72,7 @@ TEST(SpecialEntries, UnreadableFileIsPassedOver) {
 // Blanks, quotes, tabs and line breaks in names are names like any other;
 // the folder's own name may hold them too.
 TEST(OddNames, LoadInByteOrderAndReportTheFolderAsIs) {
-  TempDir base;
+  TempWorld base;
   const std::string folder = base / "my \"maps\" it's\nhere";
   ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
   const std::vector<std::string> names = {"\ttab.loc", "\nnew line.loc", " blank.loc",
@@ -82,7 +82,7 @@ TEST(OddNames, LoadInByteOrderAndReportTheFolderAsIs) {
   const CheckedFolder checked = CheckFolder(folder);
   EXPECT_EQ(checked.names, names);  // already in byte order
 
-  const CommandResult run = RunCheck({"--color=never", folder});
+  const ProcessResult run = RunCheck({"--color=never", folder});
   EXPECT_EQ(run.status, checked.errors ? 1 : 0) << run.err;
   EXPECT_TRUE(run.out.starts_with(" Working Directory is " + folder + "/\n\n"));
   EXPECT_EQ(run.out, checked.report);
@@ -91,13 +91,13 @@ TEST(OddNames, LoadInByteOrderAndReportTheFolderAsIs) {
 // The folder is removed after the first file has been read: the files read
 // so far are kept and checked, the rest are passed over.
 TEST(ChangingFolder, VanishingWhileLoadedKeepsWhatWasRead) {
-  TempDir base;
+  TempWorld base;
   const std::string folder = base / "world/";
   ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
   for (const char* name : {"a.loc", "b.loc", "c.loc"}) WriteFile(folder + name, kPellmoor);
 
   RecordingView view;
-  view.chosen = folder;
+  view.answers.push_back(folder);
   view.onFileRow = [&](std::size_t row) {
     if (row == 1) std::filesystem::remove_all(folder);
   };
@@ -106,18 +106,18 @@ TEST(ChangingFolder, VanishingWhileLoadedKeepsWhatWasRead) {
   EXPECT_TRUE(checker.loaded);
   EXPECT_EQ(checker.LocationFileName, (std::vector<std::string>{"a.loc"}));
   checker.TestCommand();
-  EXPECT_TRUE(view.report.ends_with("      ----- Files have errors -----\n\n"));
+  EXPECT_TRUE(view.text.ends_with("      ----- Files have errors -----\n\n"));
 }
 
 // Files change under the load: one grows, one is emptied, one is replaced
 // by a folder. Each file is taken as it is when it is read.
 TEST(ChangingFolder, FilesChangingWhileLoadedAreTakenAsRead) {
-  TempDir dir;
+  TempWorld dir;
   for (const char* name : {"a.loc", "b.loc", "c.loc", "d.loc"}) WriteFile(dir / name, kPellmoor);
   const std::string grown = kPellmoor + "<location num='99'>\r</location>\r";
 
   RecordingView view;
-  view.chosen = dir.path();
+  view.answers.push_back(dir.path());
   view.onFileRow = [&](std::size_t row) {
     if (row != 1) return;
     WriteFile(dir / "b.loc", grown);
@@ -130,7 +130,7 @@ TEST(ChangingFolder, FilesChangingWhileLoadedAreTakenAsRead) {
   EXPECT_EQ(checker.LocationFileName, (std::vector<std::string>{"a.loc", "b.loc", "c.loc"}));
   EXPECT_EQ(checker.LocationFile, (std::vector<std::string>{kPellmoor, grown, ""}));
   checker.TestCommand();
-  EXPECT_TRUE(view.report.ends_with("      ----- Files have errors -----\n\n"));
+  EXPECT_TRUE(view.text.ends_with("      ----- Files have errors -----\n\n"));
 }
 
 }  // namespace

@@ -14,6 +14,11 @@ void RecordingView::ClearReport() {
   runs.clear();
 }
 
+void RecordingView::AddFileRow(std::string_view row) {
+  rows.emplace_back(row);
+  if (onFileRow) onFileRow(rows.size());
+}
+
 std::optional<std::string> RecordingView::ChooseFolder(const std::string& startFolder) {
   chooserOpenedAt.push_back(startFolder);
   if (answers.empty()) return std::nullopt;
@@ -22,9 +27,9 @@ std::optional<std::string> RecordingView::ChooseFolder(const std::string& startF
   return answer;
 }
 
-std::string MapText(const std::vector<std::string>& lines) {
+std::string MapText(const std::vector<std::string>& lines, const std::string& lineEnd) {
   std::string text;
-  for (const auto& line : lines) text.append(line).push_back('\r');
+  for (const auto& line : lines) text.append(line).append(lineEnd);
   return text;
 }
 

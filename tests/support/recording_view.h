@@ -1,8 +1,11 @@
 // A CheckerView for tests: keeps the report text with its colour runs, the
-// file list, and answers the folder chooser from a queue.
+// file list, and answers the folder chooser from a queue; onFileRow runs
+// after each file row is added, so a test can change the folder while it is
+// read.
 #pragma once
 
 #include <deque>
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,7 +27,7 @@ class RecordingView final : public CheckerView {
   void AppendReport(std::string_view piece, Rgb colour) override;
   void ClearReport() override;
   void ClearFileList() override { rows.clear(); }
-  void AddFileRow(std::string_view row) override { rows.emplace_back(row); }
+  void AddFileRow(std::string_view row) override;
   std::optional<std::string> ChooseFolder(const std::string& startFolder) override;
 
   std::string text;
@@ -33,14 +36,15 @@ class RecordingView final : public CheckerView {
   // What the chooser answers next (nothing = cancel), and where it opened.
   std::deque<std::optional<std::string>> answers;
   std::vector<std::string> chooserOpenedAt;
+  std::function<void(std::size_t row)> onFileRow;  // given the number of rows so far
 };
 
 // Report text of a Test run over in-memory files, given as (name, lines)
 // pairs; each line is ended by a carriage return.
 std::string CheckFiles(const std::vector<std::pair<std::string, std::vector<std::string>>>& files);
 
-// The lines joined as a map file: each ended by a carriage return.
-std::string MapText(const std::vector<std::string>& lines);
+// The lines joined as a map file: each ended by lineEnd.
+std::string MapText(const std::vector<std::string>& lines, const std::string& lineEnd = "\r");
 
 // The error and warning lines of a report (banners, closings, verdict dropped).
 std::vector<std::string> Findings(const std::string& report);

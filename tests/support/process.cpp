@@ -1,4 +1,4 @@
-#include "support.h"
+#include "support/process.h"
 
 #include <fcntl.h>
 #include <poll.h>
@@ -7,37 +7,11 @@
 #include <unistd.h>
 
 #include <cerrno>
-#include <cstdlib>
-#include <fstream>
 #include <stdexcept>
 
 extern char** environ;
 
 namespace zelvor::testing {
-
-TempFolder::TempFolder() {
-  std::string pattern = (std::filesystem::temp_directory_path() / "zelvor-formats.XXXXXX").string();
-  if (::mkdtemp(pattern.data()) == nullptr) throw std::runtime_error("mkdtemp failed");
-  path_ = pattern;
-}
-
-TempFolder::~TempFolder() {
-  std::error_code ignored;
-  std::filesystem::remove_all(path_, ignored);
-}
-
-void TempFolder::Write(const std::string& name, const std::string& bytes) const {
-  std::filesystem::create_directories(std::filesystem::path(path_ + "/" + name).parent_path());
-  std::ofstream out(path_ + "/" + name, std::ios::binary | std::ios::trunc);
-  out << bytes;
-  if (!out) throw std::runtime_error("cannot write " + name);
-}
-
-std::string MapText(const std::vector<std::string>& lines, const std::string& lineEnd) {
-  std::string text;
-  for (const std::string& line : lines) text.append(line).append(lineEnd);
-  return text;
-}
 
 ProcessResult Run(const std::string& program, const std::vector<std::string>& args,
                   const std::map<std::string, std::string>& env, const std::string& input,
