@@ -10,9 +10,9 @@
 
 namespace zelvor::testing {
 
-TempWorld::TempWorld() { dir_.setAutoRemove(true); }
+MapFolder::MapFolder() { dir_.setAutoRemove(true); }
 
-void TempWorld::Write(const QString& name, const QString& lines) const {
+void MapFolder::Write(const QString& name, const QString& lines) const {
   QFile file(dir_.filePath(name));
   if (!file.open(QIODevice::WriteOnly)) qFatal("cannot write %s", qPrintable(file.fileName()));
   QString text = lines;
@@ -69,18 +69,18 @@ QString Describe(const QList<ReportLine>& lines) {
   return out;
 }
 
-std::size_t RecordingView::ReportLength() const {
+std::size_t ReferenceView::ReportLength() const {
   std::size_t length = 0;
   for (const auto& part : appended) length += Len(part.first);
   return length;
 }
 
-void RecordingView::AppendReport(std::string_view text, Rgb colour) {
+void ReferenceView::AppendReport(std::string_view text, Rgb colour) {
   appended.emplace_back(std::string(text), colour);
 }
 
 std::vector<std::pair<std::string, Rgb>> ReferenceReport(const std::string& folder) {
-  RecordingView view(folder);
+  ReferenceView view(folder);
   Checker checker(view, CheckerEnvironment{});
   checker.LoadCommand();
   checker.TestCommand();

@@ -20,9 +20,9 @@ class QPlainTextEdit;
 namespace zelvor::testing {
 
 // A folder of map files that is removed with the object.
-class TempWorld {
+class MapFolder {
  public:
-  TempWorld();
+  MapFolder();
   // Writes a file; each "\n" of lines becomes the map format's carriage return.
   void Write(const QString& name, const QString& lines) const;
   // The folder's path, absolute, without a trailing "/".
@@ -51,9 +51,9 @@ QString Describe(const QList<ReportLine>& lines);
 
 // A view that records the report and rows and answers the chooser with a
 // fixed folder.
-class RecordingView final : public CheckerView {
+class ReferenceView final : public CheckerView {
  public:
-  explicit RecordingView(std::string folder) : folder_(std::move(folder)) {}
+  explicit ReferenceView(std::string folder) : folder_(std::move(folder)) {}
   std::size_t ReportLength() const override;
   void AppendReport(std::string_view text, Rgb colour) override;
   void ClearReport() override { appended.clear(); }

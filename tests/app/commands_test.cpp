@@ -24,7 +24,7 @@ using zelvor::CheckerEnvironment;
 using zelvor::MainWin;
 using zelvor::testing::ReadReport;
 using zelvor::testing::ReportLine;
-using zelvor::testing::TempWorld;
+using zelvor::testing::MapFolder;
 
 namespace {
 
@@ -81,7 +81,7 @@ class CommandsTest : public QObject {
   QString PrefsFile() const { return prefs_->path() + QStringLiteral("/Velmora/zelvorpref"); }
 
   // Three files: one without apostrophes, one titled, and one not loaded.
-  static void FillWorld(const TempWorld& world) {
+  static void FillWorld(const MapFolder& world) {
     world.Write(QStringLiteral("Z.LOC"),
                 QStringLiteral("<?xml ?>\n<kestrane-map title='Zenith' from='1' to='Tarn.Tarn Space.20'>\n"
                                "<location num='1'>\n<name>Top</name>\n</location>\n</kestrane-map>\n"));
@@ -99,7 +99,7 @@ class CommandsTest : public QObject {
   }
 
   void loadListsFilesByTitle() {
-    TempWorld world;
+    MapFolder world;
     FillWorld(world);
     MainWin win(Environment());
     ScriptedChooser chooser{{world.PathStd()}, {}};
@@ -124,9 +124,9 @@ class CommandsTest : public QObject {
   }
 
   void loadReplacesAnEarlierLoad() {
-    TempWorld first;
+    MapFolder first;
     FillWorld(first);
-    TempWorld second;
+    MapFolder second;
     second.Write(QStringLiteral("only.loc"), QStringLiteral("<kestrane-map title='Only'>\n"));
     MainWin win(Environment());
     ScriptedChooser chooser{{first.PathStd(), second.PathStd()}, {}};
@@ -140,7 +140,7 @@ class CommandsTest : public QObject {
   }
 
   void cancelledLoadChangesOnlyLoaded() {
-    TempWorld world;
+    MapFolder world;
     FillWorld(world);
     MainWin win(Environment());
     ScriptedChooser chooser{{world.PathStd(), std::nullopt}, {}};
@@ -252,7 +252,7 @@ class CommandsTest : public QObject {
   }
 
   void preferencesWrittenAfterAChoiceAndReadBack() {
-    TempWorld world;
+    MapFolder world;
     FillWorld(world);
     const std::string folder = QDir(world.Path()).absolutePath().toStdString() + "/";
     {
@@ -294,7 +294,7 @@ class CommandsTest : public QObject {
 
   // Set up, never shown: no test opens a real dialog.
   void folderDialogSettings() {
-    TempWorld world;
+    MapFolder world;
     const std::unique_ptr<QFileDialog> dialog = zelvor::MakeFolderDialog(nullptr, world.PathStd());
     QCOMPARE(dialog->windowTitle(), QStringLiteral("File Load Dialog"));
     QCOMPARE(dialog->labelText(QFileDialog::Accept), QStringLiteral("Select"));
@@ -318,7 +318,7 @@ class CommandsTest : public QObject {
 
   void busyWhileRunningAndCommandsWaitTheirTurn() {
     // One map large enough for the checker to yield many times.
-    TempWorld world;
+    MapFolder world;
     QString map = QStringLiteral("<?xml ?>\n<kestrane-map title='Vastness' from='1' to='Tarn.Tarn Space.20'>\n");
     for (int i = 1; i <= 3000; ++i) {
       map += QStringLiteral("<location num='%1'>\n<name>Hall %1</name>\n<desc>Dust.</desc>\n"
