@@ -155,8 +155,9 @@ class Checker {
   CheckerView& view_;
   std::string documentsFolder_;
   std::uint32_t yieldCount_ = 0;
-  // Titles and location numbers of the loaded files, built once per test
-  // run for the orbit search; the loaded texts do not change during a run.
+  // The loaded files' titles and, for orbited titles, location numbers: read
+  // at most once per test run for the orbit search (the loaded texts do not
+  // change during a run).
   std::unique_ptr<OrbitIndex> orbitIndex_;
   // The exit targets of the file under test, each exits text read once.
   std::unique_ptr<ExitIndex> exitIndex_;
