@@ -36,8 +36,8 @@ void Checker::ReportFinding(Severity severity, std::string_view message) {
   }
   record.line = findingPlace_.line;
   record.location = findingPlace_.location;
-  if (findingPlace_.onExitsLine && RoomExits.HasKey(*findingPlace_.location)) {
-    const std::size_t entry = RoomExits.IndexOf(*findingPlace_.location);
+  if (findingPlace_.onExitsLine) {
+    const std::size_t entry = RoomExits.Lookup(*findingPlace_.location);
     if (entry < exitsLineIndex_.size()) record.line = exitsLineIndex_[entry] + 1;
   }
   view_.Finding(record);
